@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "foundations/unit_search.h"
 
 namespace vyn {
 namespace {
@@ -120,10 +119,15 @@ size_t replace_all(std::u16string& s, std::u16string_view what,
 size_t replace_all_nocase(std::u16string& s, std::u16string_view what,
                           std::u16string_view with) {
   if (what.empty()) return 0;
-  nocase_sample sample(what);
+  return replace_all_nocase(s, nocase_sample(what), with);
+}
+
+size_t replace_all_nocase(std::u16string& s, const nocase_sample& what,
+                          std::u16string_view with) {
+  if (what.size() == 0) return 0;
   return replace_matches(
       s, what.size(), with,
-      [&](const char16_t* b, const char16_t* e) { return sample.find(b, e); });
+      [&](const char16_t* b, const char16_t* e) { return what.find(b, e); });
 }
 
 void to_upper(std::u16string& s) {

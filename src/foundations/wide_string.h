@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "foundations/cmp_res.h"
+#include "foundations/unit_search.h"
 #include "platform/unicode_case.h"
 
 namespace vyn {
@@ -54,6 +55,9 @@ std::ptrdiff_t find_exact(std::u16string_view s, std::u16string_view what,
 size_t replace_all(std::u16string& s, std::u16string_view what,
                    std::u16string_view with);
 size_t replace_all_nocase(std::u16string& s, std::u16string_view what,
+                          std::u16string_view with);
+// The same with a sample prepared once for repeated use.
+size_t replace_all_nocase(std::u16string& s, const nocase_sample& what,
                           std::u16string_view with);
 
 void to_upper(std::u16string& s);
