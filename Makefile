@@ -5,6 +5,7 @@
 
 BUILD_DIR     ?= build
 SANITIZE_DIR  ?= build-sanitize
+BENCH_DIR     ?= build-bench
 BUILD_TYPE    ?= RelWithDebInfo
 JOBS          ?= $(shell nproc 2>/dev/null || echo 2)
 
@@ -31,9 +32,9 @@ sanitize: deps
 	@cd $(SANITIZE_DIR) && ctest --output-on-failure -j $(JOBS)
 
 bench: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DSORVEX_BENCH=ON >/dev/null
-	@cmake --build $(BUILD_DIR) -j $(JOBS)
-	@bash scripts/run-bench.sh $(BUILD_DIR)
+	@cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DSORVEX_BENCH=ON >/dev/null
+	@cmake --build $(BENCH_DIR) -j $(JOBS)
+	@bash scripts/run-bench.sh $(BENCH_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(BENCH_DIR)

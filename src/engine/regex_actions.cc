@@ -71,7 +71,8 @@ string_regex_replace& string_regex_replace::execute() {
   size_t copied = 0;
   const bool drop_between = no_copy & 1;
   size_t n = for_each_match(expression, t, [&](const regex_matcher& m) {
-    if (out.empty()) out.reserve(t.size());
+    // Replacements tend to be longer than matches: some room to grow.
+    if (out.empty()) out.reserve(t.size() + t.size() / 8);
     if (!drop_between) {
       out.append(t, copied, m.begin() - copied);
       append_expansion(out, replacement, m);

@@ -31,7 +31,7 @@ class nocase_sample {
  private:
   static constexpr int kMaxVariants = 4;
   struct variants {
-    char16_t unit[kMaxVariants];
+    char16_t unit[kMaxVariants] = {};
     int count = 0;  // 0: too many to test in parallel
   };
   static variants variants_of(char16_t upper);

@@ -9,7 +9,9 @@
 namespace vyn {
 
 result task::execute_nothrow() {
-  const std::u16string prefix = u"[" + name() + u"]";
+  std::u16string prefix(1, u'[');
+  prefix += name();
+  prefix += u']';
   in_default_nothrow_ = true;
   struct reset {
     bool& flag;
