@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "foundations/utf.h"
+#include "platform/utf.h"
 
 namespace vyn {
 namespace {

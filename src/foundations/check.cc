@@ -3,7 +3,7 @@
 #include <string>
 
 #include "foundations/exceptions.h"
-#include "foundations/utf.h"
+#include "platform/utf.h"
 #include "foundations/wformat.h"
 
 namespace vyn {

@@ -1,7 +1,7 @@
 #include "foundations/result.h"
 
 #include "foundations/error_registry.h"
-#include "foundations/utf.h"
+#include "platform/utf.h"
 #include "foundations/wformat.h"
 #include "foundations/wide_string.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "foundations/utf.h"
+#include "platform/utf.h"
 
 namespace vyn {
 

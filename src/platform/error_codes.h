@@ -18,7 +18,7 @@ enum : uint32_t {
   kPathNotFound = 3,
   kTooManyOpenFiles = 4,
   kAccessDenied = 5,
-  kInvalidHandle = 6,
+  kInvalidHandleCode = 6,
   kNotEnoughMemory = 8,
   kInvalidData = 13,
   kNotSameDevice = 17,

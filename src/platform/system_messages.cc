@@ -20,7 +20,7 @@ constexpr message_row kMessages[] = {
     {kTooManyOpenFiles, u"Too many files are open.",
      u"Открыто слишком много файлов."},
     {kAccessDenied, u"Access was denied.", u"Доступ запрещён."},
-    {kInvalidHandle, u"The handle is not valid.",
+    {kInvalidHandleCode, u"The handle is not valid.",
      u"Недопустимый дескриптор."},
     {kNotEnoughMemory, u"There is not enough memory for this operation.",
      u"Недостаточно памяти для этой операции."},

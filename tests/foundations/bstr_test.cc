@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "foundations/exceptions.h"
-#include "foundations/utf.h"
+#include "platform/utf.h"
 
 namespace vyn {
 namespace {

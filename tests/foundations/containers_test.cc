@@ -9,7 +9,7 @@
 #include "foundations/exceptions.h"
 #include "foundations/queue.h"
 #include "foundations/tlist.h"
-#include "foundations/utf.h"
+#include "platform/utf.h"
 
 namespace vyn {
 namespace {

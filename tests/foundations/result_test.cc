@@ -7,7 +7,7 @@
 #include "foundations/check.h"
 #include "foundations/error_registry.h"
 #include "foundations/exceptions.h"
-#include "foundations/utf.h"
+#include "platform/utf.h"
 #include "platform/system_messages.h"
 
 namespace vyn {

@@ -1,4 +1,4 @@
-#include "foundations/utf.h"
+#include "platform/utf.h"
 
 #include <cstdint>
 #include <cstring>
@@ -81,6 +81,29 @@ void append_utf8_as_utf16(std::string_view bytes, std::u16string& out) {
     }
   }
   out.resize(size_t(o - out.data()));
+}
+
+bool is_valid_utf8(std::string_view bytes) {
+  auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const unsigned char* end = p + bytes.size();
+  while (p < end) {
+    while (end - p >= 8) {
+      uint64_t w;
+      std::memcpy(&w, p, 8);
+      if (w & kHighBits8) break;
+      p += 8;
+    }
+    if (p == end) break;
+    if (*p < 0x80) {
+      ++p;
+      continue;
+    }
+    char32_t cp;
+    size_t n = valid_sequence(p, end, cp);
+    if (n == 0) return false;
+    p += n;
+  }
+  return true;
 }
 
 std::u16string utf8_to_utf16(std::string_view bytes) {

@@ -1,4 +1,4 @@
-#include "foundations/utf.h"
+#include "platform/utf.h"
 
 #include <random>
 #include <string>
