@@ -8,7 +8,7 @@
 #include <string>
 
 #include "engine/regex.h"
-#include "engine/string_action.h"
+#include "engine/string_action_set.h"
 #include "foundations/unit_search.h"
 
 namespace vyn {

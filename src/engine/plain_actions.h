@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "engine/string_action.h"
+#include "engine/string_action_set.h"
 #include "foundations/unit_search.h"
 #include "tasks/occurrence_list.h"
 

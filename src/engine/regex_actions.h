@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/regex.h"
-#include "engine/string_action.h"
+#include "engine/string_action_set.h"
 #include "tasks/occurrence_list.h"
 
 namespace vyn {

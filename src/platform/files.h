@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vyn::platform {
 
@@ -45,6 +46,49 @@ uint32_t truncate_here(native_handle handle);
 uint32_t flush_file(native_handle handle);
 
 bool path_exists(std::u16string_view path);
+
+// What the file system says about a path.
+struct path_info {
+  bool exists = false;
+  bool is_directory = false;  // following links
+  bool is_link = false;       // the path itself is a symbolic link
+  bool read_only = false;     // the owner's write bit is clear
+  bool hidden = false;        // the name starts with a dot
+  uint32_t mode = 0;          // permission bits
+  uint64_t device = 0, inode = 0;  // identity of what the path leads to
+};
+path_info query_path(std::u16string_view path);
+
+// The path with every symbolic link resolved (absolute), or the path itself
+// when it is no link. Fails with the platform's code (a dangling link: 2).
+uint32_t resolve_links(std::u16string_view path, std::u16string& resolved);
+
+uint32_t remove_file(std::u16string_view path);
+// Replaces `to` by `from` in one atomic step (same file system).
+uint32_t rename_file(std::u16string_view from, std::u16string_view to);
+// Gives an open file the permission bits, and where allowed the owner, of
+// the file at `model`.
+uint32_t copy_permissions(native_handle handle, std::u16string_view model);
+// Makes a rename in the directory of `path` durable.
+uint32_t flush_directory_of(std::u16string_view path);
+
+// One entry of a directory listing.
+struct directory_entry {
+  std::u16string name;
+  bool is_directory = false;  // following links
+  bool read_only = false;
+  bool hidden = false;
+};
+
+// The entries of `directory` ("" is the current one) whose names match the
+// wildcard pattern (* any run, ? any one unit; "*.*" every name; case
+// matters), sorted by name; "." and ".." are never listed. Fails with 3
+// when the directory does not exist or cannot be read.
+uint32_t list_directory(std::u16string_view directory, std::u16string_view pattern,
+                        std::vector<directory_entry>& entries);
+
+bool wildcard_match(std::u16string_view pattern, std::u16string_view name);
+bool has_wildcards(std::u16string_view name);
 
 }  // namespace vyn::platform
 

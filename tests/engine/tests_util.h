@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "engine/string_action.h"
+#include "engine/string_action_set.h"
 
 namespace vyn {
 

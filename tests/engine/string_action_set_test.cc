@@ -1,4 +1,4 @@
-#include "engine/string_action.h"
+#include "engine/string_action_set.h"
 
 #include <memory>
 #include <string>

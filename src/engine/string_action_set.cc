@@ -1,13 +1,7 @@
-#include "engine/string_action.h"
+#include "engine/string_action_set.h"
 
-#include "foundations/check.h"
 
 namespace vyn {
-
-std::u16string& string_action::bound_text() const {
-  VYN_CHECK(text != nullptr);
-  return *text;
-}
 
 string_action_set::string_action_set(const string_action_set& other)
     : string_action(other), actions(other.actions) {}
