@@ -6,6 +6,7 @@
 #include "foundations/exceptions.h"
 #include "foundations/result.h"
 #include "log/log.h"
+#include "log/log_file_writer.h"
 #include "platform/command_line.h"
 #include "platform/console.h"
 #include "platform/error_codes.h"
@@ -17,6 +18,7 @@
 int main() {
   vyn::platform::init_console();
   vyn::platform::keep_large_blocks_in_heap();
+  vyn::install_log_writer();
 
   vyn::result running;
   vyn::module module(sorvex::string_table());

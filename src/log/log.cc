@@ -26,6 +26,7 @@ uint32_t AsyncLog::write(const std::u16string& event, const std::u16string& text
 }
 
 AsyncLog* GetLog() {
+  // Made on first use, on the main thread, and never destroyed.
   static AsyncLog* const log = new AsyncLog;
   return log;
 }

@@ -7,8 +7,10 @@
 #define VYN_LOG_LOG_H_
 
 #include <cstdint>
+#include <future>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "foundations/base.h"
 #include "foundations/wformat.h"
@@ -26,8 +28,10 @@ inline constexpr char16_t kEventIni[] = u"TIL";
 inline constexpr char16_t kEventHandle[] = u"SOA";
 inline constexpr char16_t kEventFiles[] = u"TF\u00B7";
 
-// The message that carries an entry to the writer.
+// The messages of the writer's queue: an entry (or null, the start-up
+// probe), and the request to finish.
 inline constexpr uint32_t kLogEntryMessage = 0x8001;
+inline constexpr uint32_t kLogQuitMessage = 0x0012;
 
 // Error of a write that had no writer to go to.
 inline constexpr uint32_t kNoWriterThread = 1444;
@@ -49,29 +53,43 @@ class log_entry : public b_time {
   uint32_t thread_id = 0;
 };
 
-class log_writer;
+// The thread side of the log: takes messages from the queue until the quit
+// message, writing the entries it accepts. Supplied by the log writer.
+class log_writer_thread {
+ public:
+  virtual ~log_writer_thread() = default;
+  virtual void run(platform::message_queue& queue) = 0;
+};
+
+using log_writer_factory = std::unique_ptr<log_writer_thread> (*)();
 
 // The process-wide log. write() is safe from any thread once started.
 class AsyncLog : public Log {
  public:
-  AsyncLog();
+  // `factory` makes the writer at start; without one start() answers 50
+  // and entries are dropped.
+  explicit AsyncLog(log_writer_factory factory = nullptr);
   ~AsyncLog() override;
 
-  // Starts the writer thread (see the log writer).
+  void set_writer_factory(log_writer_factory factory) { factory_ = factory; }
+
+  // Starts the writer thread and hands it a first (empty) entry.
   uint32_t start() override;
-  // Stops it, waiting up to timeout_ms for pending lines to be written.
+  // Asks the writer to finish and waits up to timeout_ms (0xFFFFFFFF: no
+  // limit) for it; a writer that does not finish in time is left behind.
+  // Later writes are dropped.
   uint32_t stop(uint32_t timeout_ms) override;
   // Queues an entry for the writer: 0, or kNoWriterThread when no writer
   // runs (the entry is dropped).
   uint32_t write(const std::u16string& event, const std::u16string& text) override;
 
   uint32_t thread_id = 0xFFFFFFFF;
-  void* thread_handle = nullptr;
 
  private:
-  friend class log_writer;
-  std::unique_ptr<platform::message_queue> queue_;
-  std::unique_ptr<log_writer> writer_;
+  log_writer_factory factory_;
+  std::shared_ptr<platform::message_queue> queue_;
+  std::thread thread_;
+  std::future<void> finished_;
 };
 
 // The process-wide log, made on first use (on the main thread, before the
