@@ -1,7 +1,5 @@
 #include "sorvex/command_line.h"
 
-#include <algorithm>
-#include <limits>
 
 #include "engine/insert_actions.h"
 #include "engine/plain_actions.h"
@@ -31,21 +29,27 @@ std::u16string read_whole(const std::u16string& name, text_file_code_page cp) {
   return text;
 }
 
-// The C library's reading of a wide decimal integer: leading blanks, a sign,
-// digits; 0 when there are none; saturated at the 32-bit limits.
-int32_t to_long(const std::u16string& s) {
-  size_t i = 0;
-  while (i < s.size() && vyn::is_blank_unit(s[i])) ++i;
-  bool negative = false;
-  if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) negative = s[i++] == u'-';
-  int64_t v = 0;
-  for (; i < s.size() && s[i] >= u'0' && s[i] <= u'9'; ++i) {
-    v = std::min<int64_t>(v * 10 + (s[i] - u'0'), int64_t(1) << 32);
-  }
-  v = negative ? -v : v;
-  return int32_t(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                     std::numeric_limits<int32_t>::max()));
-}
+// Option names shared by the command line and the list lines.
+constexpr char16_t kSearchPlainText[] = u"(spt|searchplaintext|search_plain_text)";
+constexpr char16_t kSearchEscapeText[] = u"(set|searchescapetext|search_escape_text)";
+constexpr char16_t kSearchPlainFile[] = u"(spf|searchplainfile|search_plain_file)";
+constexpr char16_t kSearchRegex[] =
+    u"(s|sre|searchregex|search_regex|searchregularexpression|search_regular_expression)";
+constexpr char16_t kSearchRegexFile[] =
+    u"(srf|searchregexfile|search_regex_file|searchregularexpressionfile|"
+    u"search_regular_expression_file)";
+constexpr char16_t kIgnoreCase[] = u"(i|ignorecase|ignore_case)";
+constexpr char16_t kText[] = u"(t|text)";
+constexpr char16_t kEscapeText[] = u"(et|escapetext|escape_text)";
+constexpr char16_t kFormattedText[] = u"(ft|formattedtext|formatted_text)";
+constexpr char16_t kFormattedEscapeText[] = u"(fet|formattedescapetext|formatted_escape_text)";
+constexpr char16_t kFile[] = u"(f|file)";
+constexpr char16_t kErase[] = u"(e|erase)";
+constexpr char16_t kNoCopy[] = u"(nc|nocopy)";
+constexpr char16_t kInsertBefore[] = u"(ib|insertbefore|insert_before)";
+constexpr char16_t kInsertAfter[] = u"(ia|insertafter|insert_after)";
+constexpr char16_t kInsert[] = u"insert";
+constexpr char16_t kOccurrences[] = u"(occ|occurences)";
 
 // What the options of a command line or a list line describe.
 struct request {
@@ -70,7 +74,7 @@ struct request {
   }
   vyn::string_insert* line_insert() const {
     auto value = [&](size_t i) {
-      return i < insert_values.size() ? to_long(insert_values[i]) : 0;
+      return i < insert_values.size() ? vyn::leading_integer(insert_values[i]) : 0;
     };
     return new vyn::string_insert(text, value(1), value(2));
   }
@@ -261,31 +265,30 @@ config_line_parser::config_line_parser(vyn::module* m, std::u16string line) : mo
 
 vyn::string_action* config_line_parser::make_action() {
   request r;
-  add(new vyn::argument_parser(u"(spt|searchplaintext|search_plain_text)", &r.search));
-  add(new vyn::commandline_argument_escape_parser(u"(set|searchescapetext|search_escape_text)",
+  add(new vyn::argument_parser(kSearchPlainText, &r.search));
+  add(new vyn::commandline_argument_escape_parser(kSearchEscapeText,
                                                   &r.search));
-  add(new vyn::commandline_filename_parser(u"(spf|searchplainfile|search_plain_file)",
+  add(new vyn::commandline_filename_parser(kSearchPlainFile,
                                            &r.search_file, &r.search_cp));
   add(new vyn::commandline_argument_regex_parser(
-      u"(s|sre|searchregex|search_regex|searchregularexpression|search_regular_expression)",
+      kSearchRegex,
       &r.regex));
   add(new vyn::commandline_filename_parser(
-      u"(srf|searchregexfile|search_regex_file|searchregularexpressionfile|"
-      u"search_regular_expression_file)",
+      kSearchRegexFile,
       &r.regex_file, &r.search_cp));
-  add(new vyn::commandline_bool_argument_parser(u"(i|ignorecase|ignore_case)", &r.ignore_case));
-  add(new vyn::argument_parser(u"(t|text)", &r.text));
-  add(new vyn::argument_parser(u"(ft|formattedtext|formatted_text)", &r.formatted));
-  add(new vyn::commandline_argument_escape_parser(u"(et|escapetext|escape_text)", &r.text));
-  add(new vyn::commandline_filename_parser(u"(f|file)", &r.text_file, &r.text_cp));
+  add(new vyn::commandline_bool_argument_parser(kIgnoreCase, &r.ignore_case));
+  add(new vyn::argument_parser(kText, &r.text));
+  add(new vyn::argument_parser(kFormattedText, &r.formatted));
+  add(new vyn::commandline_argument_escape_parser(kEscapeText, &r.text));
+  add(new vyn::commandline_filename_parser(kFile, &r.text_file, &r.text_cp));
   add(new vyn::commandline_argument_escape_parser(
-      u"(fet|formattedescapetext|formatted_escape_text)", &r.formatted));
-  add(new vyn::commandline_bool_argument_parser(u"(e|erase)", &r.erase));
-  add(new vyn::commandline_bool_argument_parser(u"(nc|nocopy)", &r.no_copy));
-  add(new vyn::commandline_bool_argument_parser(u"(ib|insertbefore|insert_before)", &r.before));
-  add(new vyn::commandline_bool_argument_parser(u"(ia|insertafter|insert_after)", &r.after));
-  add(new vyn::commandline_argument_subvalues_parser(u"insert", &r.insert, &r.insert_values));
-  add(new vyn::argument_parser(u"(occ|occurences)", &r.occurrences_text));
+      kFormattedEscapeText, &r.formatted));
+  add(new vyn::commandline_bool_argument_parser(kErase, &r.erase));
+  add(new vyn::commandline_bool_argument_parser(kNoCopy, &r.no_copy));
+  add(new vyn::commandline_bool_argument_parser(kInsertBefore, &r.before));
+  add(new vyn::commandline_bool_argument_parser(kInsertAfter, &r.after));
+  add(new vyn::commandline_argument_subvalues_parser(kInsert, &r.insert, &r.insert_values));
+  add(new vyn::argument_parser(kOccurrences, &r.occurrences_text));
   execute();
 
   r.check_one_search(module);
@@ -311,32 +314,31 @@ replacer* CLParser::make_replacer() {
   text_file_code_page read_cp, write_cp;
 
   add(new vyn::commandline_multiargument_parser(u"", &masks));
-  add(new vyn::commandline_bool_argument_parser(u"(i|ignorecase|ignore_case)", &r.ignore_case));
-  add(new vyn::commandline_bool_argument_parser(u"(e|erase)", &r.erase));
-  add(new vyn::commandline_bool_argument_parser(u"(nc|nocopy)", &r.no_copy));
-  add(new vyn::argument_parser(u"(spt|searchplaintext|search_plain_text)", &r.search));
-  add(new vyn::commandline_filename_parser(u"(spf|searchplainfile|search_plain_file)",
+  add(new vyn::commandline_bool_argument_parser(kIgnoreCase, &r.ignore_case));
+  add(new vyn::commandline_bool_argument_parser(kErase, &r.erase));
+  add(new vyn::commandline_bool_argument_parser(kNoCopy, &r.no_copy));
+  add(new vyn::argument_parser(kSearchPlainText, &r.search));
+  add(new vyn::commandline_filename_parser(kSearchPlainFile,
                                            &r.search_file, &r.search_cp));
-  add(new vyn::commandline_argument_escape_parser(u"(set|searchescapetext|search_escape_text)",
+  add(new vyn::commandline_argument_escape_parser(kSearchEscapeText,
                                                   &r.search));
   add(new vyn::commandline_argument_regex_parser(
-      u"(s|sre|searchregex|search_regex|searchregularexpression|search_regular_expression)",
+      kSearchRegex,
       &r.regex));
   add(new vyn::commandline_filename_parser(
-      u"(srf|searchregexfile|search_regex_file|searchregularexpressionfile|"
-      u"search_regular_expression_file)",
+      kSearchRegexFile,
       &r.regex_file, &r.search_cp));
-  add(new vyn::argument_parser(u"(t|text)", &r.text));
-  add(new vyn::commandline_argument_escape_parser(u"(et|escapetext|escape_text)", &r.text));
-  add(new vyn::argument_parser(u"(ft|formattedtext|formatted_text)", &r.formatted));
+  add(new vyn::argument_parser(kText, &r.text));
+  add(new vyn::commandline_argument_escape_parser(kEscapeText, &r.text));
+  add(new vyn::argument_parser(kFormattedText, &r.formatted));
   add(new vyn::commandline_argument_escape_parser(
-      u"(fet|formattedescapetext|formatted_escape_text)", &r.formatted_escape));
-  add(new vyn::commandline_filename_parser(u"(f|file)", &r.text_file, &r.text_cp));
-  add(new vyn::commandline_bool_argument_parser(u"(ib|insertbefore|insert_before)", &r.before));
-  add(new vyn::commandline_bool_argument_parser(u"(ia|insertafter|insert_after)", &r.after));
+      kFormattedEscapeText, &r.formatted_escape));
+  add(new vyn::commandline_filename_parser(kFile, &r.text_file, &r.text_cp));
+  add(new vyn::commandline_bool_argument_parser(kInsertBefore, &r.before));
+  add(new vyn::commandline_bool_argument_parser(kInsertAfter, &r.after));
   add(new vyn::commandline_bool_argument_parser(u"append", &r.append));
-  add(new vyn::commandline_argument_subvalues_parser(u"insert", &r.insert, &r.insert_values));
-  add(new vyn::argument_parser(u"(occ|occurences)", &r.occurrences_text));
+  add(new vyn::commandline_argument_subvalues_parser(kInsert, &r.insert, &r.insert_values));
+  add(new vyn::argument_parser(kOccurrences, &r.occurrences_text));
   vyn::string_action_set set;
   add(new actions_list_parser(module, &set));
   add(new output_level_parser(&output_level, module));

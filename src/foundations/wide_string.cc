@@ -151,6 +151,19 @@ void erase_chars(std::u16string& s, std::u16string_view set) {
   });
 }
 
+int32_t leading_integer(std::u16string_view s) {
+  size_t i = 0;
+  while (i < s.size() && is_blank_unit(s[i])) ++i;
+  bool negative = false;
+  if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) negative = s[i++] == u'-';
+  int64_t v = 0;
+  for (; i < s.size() && s[i] >= u'0' && s[i] <= u'9'; ++i) {
+    v = std::min<int64_t>(v * 10 + (s[i] - u'0'), int64_t(1) << 32);
+  }
+  v = negative ? -v : v;
+  return int32_t(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
 size_t split_at_string(wstring_list& list, std::u16string_view s,
                        std::u16string_view sep) {
   if (sep.empty()) {

@@ -84,6 +84,11 @@ size_t split_quoted(wstring_list& list, std::u16string_view s, char16_t sep);
 size_t split_command_line(wstring_list& list, std::u16string_view s,
                           char16_t sep, char16_t escape);
 
+// The C library's reading of a wide decimal integer (wcstol with a 32-bit
+// long): leading white space, a sign, digits up to the first other unit;
+// 0 when there are none; saturated at the 32-bit limits.
+int32_t leading_integer(std::u16string_view s);
+
 inline bool is_blank_unit(char16_t c) {
   return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' ||
          c == u'\f';

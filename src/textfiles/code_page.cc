@@ -1,9 +1,7 @@
 #include "textfiles/code_page.h"
 
 #include <algorithm>
-#include <cwctype>
 #include <initializer_list>
-#include <limits>
 #include <vector>
 
 #include "foundations/exceptions.h"
@@ -62,22 +60,6 @@ std::u16string lower_ascii(std::u16string_view s) {
   return out;
 }
 
-// The C library's reading of a decimal integer: leading white space, a sign,
-// digits up to the first other character; saturated at the 32-bit limits.
-int64_t leading_integer(std::u16string_view s) {
-  size_t i = 0;
-  while (i < s.size() && std::iswspace(wint_t(s[i]))) ++i;
-  bool negative = false;
-  if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) negative = s[i++] == u'-';
-  int64_t v = 0;
-  for (; i < s.size() && s[i] >= u'0' && s[i] <= u'9'; ++i) {
-    v = std::min<int64_t>(v * 10 + (s[i] - u'0'), int64_t(1) << 32);
-  }
-  v = negative ? -v : v;
-  return std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                             std::numeric_limits<int32_t>::max());
-}
-
 void decode_oem(std::string_view bytes, std::u16string& out) {
   size_t base = out.size();
   platform::decode_code_page(platform::user_code_pages().oem, bytes, out);
@@ -118,8 +100,8 @@ text_file_code_page parse_code_page(std::u16string_view name) {
   else if (match_steps(n, {{u"utf"}, kSep, {u"8"}, kSep, {u"", u"bom"}}))
     cp.number = cp_utf8;
   else {
-    int64_t v = leading_integer(n);
-    cp.number = v != 0 ? int32_t(v) : cp_invalid;
+    int32_t v = leading_integer(n);
+    cp.number = v != 0 ? v : cp_invalid;
   }
   if (n == u"unicode" ||
       match_steps(n, {{u"ucs"}, kSep, {u"2"}, kSep, {u"", u"le", u"be"}, kSep, {u"bom"}}) ||
