@@ -7,3 +7,5 @@ for b in "$build_dir"/bench/*_bench; do
   echo "== $(basename "$b") =="
   LC_ALL=C.UTF-8 "$b" --benchmark_min_time=0.5
 done
+echo "== sorvex against sed =="
+bash "$(dirname "$0")/../bench/sorvex_vs_sed.sh" "$build_dir/sorvex/sorvex"
