@@ -1,4 +1,4 @@
-// Starting and stopping the writer thread of the process-wide log.
+// The process-wide log: starting and stopping its writer thread.
 #include <chrono>
 
 #include "log/log.h"
