@@ -16,6 +16,10 @@ AsyncLog::~AsyncLog() {
 uint32_t AsyncLog::start() {
   if (!factory_) return 50;
   if (queue_) return 0;  // started once; a stopped log stays stopped
+  // The date codes go into the error registry here, on the starting thread:
+  // once the writer runs, both threads make entries, and the registry is
+  // only read from then on.
+  b_time{};
   // The queue exists before the thread does: the writer's own entries go
   // to it, and it is never replaced while a writer may read it.
   auto queue = std::make_shared<platform::message_queue>();
