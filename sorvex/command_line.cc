@@ -299,6 +299,7 @@ vyn::string_action* config_line_parser::make_action() {
   }
   r.read_search_files();
   if (!r.search.empty() && !r.formatted.empty()) fail(module, sorvex::kIdSearchWithFormat);
+  if (r.has_occurrences()) r.occurrences();  // an empty list is refused here
   return list_line_action(r, module);
 }
 

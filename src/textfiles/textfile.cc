@@ -96,7 +96,6 @@ bool textfile::read_block(std::u16string& text, text_file_code_page* reported) {
     if (code) throw file_error(file_name, code);
     const bool at_end = got < chunk;
 
-    size_t skip = 0;
     if (first_block_) {
       first_block_ = false;
       text_file_code_page detected{cp_invalid, 0};
@@ -107,13 +106,15 @@ bool textfile::read_block(std::u16string& text, text_file_code_page* reported) {
       block_decoder_ = decoding_code_page(code_page, detected);
       bool verdict = false;
       if (block_decoder_ == cp_ucs2le && ucs2_signature(pending_, &verdict) && verdict) {
-        skip = 2;
+        mark_ = 2;
       } else if (block_decoder_ == cp_utf8 && starts_with_utf8_mark(pending_)) {
-        skip = 3;
+        mark_ = 3;
       }
       if (reported) *reported = effective_code_page;
     }
 
+    // The mark stays skipped when the first block grows past it.
+    const size_t skip = mark_;
     std::string_view data(pending_);
     data.remove_prefix(skip);
     size_t cut = at_end ? data.size() : whole_lines_length(block_decoder_, data);
@@ -126,6 +127,7 @@ bool textfile::read_block(std::u16string& text, text_file_code_page* reported) {
     }
     decode_bytes(block_decoder_, data.substr(0, cut), text, u"::MultiByteToWideChar");
     pending_.erase(0, skip + cut);
+    mark_ = 0;
     if (at_end) {
       pending_.clear();
       pending_.shrink_to_fit();

@@ -58,6 +58,7 @@ class textfile : public file {
   bool blocks_started_ = false;
   bool first_block_ = true;
   int32_t block_decoder_ = cp_auto;
+  size_t mark_ = 0;      // byte-order mark still to skip at the start of pending_
   std::string pending_;  // bytes read but not yet delivered
 };
 

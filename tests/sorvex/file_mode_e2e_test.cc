@@ -229,6 +229,7 @@ TEST(ListFile, LineErrors) {
       {"-spt:a -ft:x", 87, "-spt/-set cannot be used with -ft/-fet options"},
       {"-t:x", 87, "Search string not specified. "},
       {"-spt:a -occ:0 -t:c", 87, "occurences"},
+      {"-insert -t:x -occ:x", 87, "occurences"},  // refused even where unused
       {"-append -t:x", 50, "-append -t:x"},
       {"-spt:a -t:b f.txt", 50, "f.txt"},
       {"-spt:a -t:b -t:c", 1247, ""},

@@ -156,6 +156,11 @@ TEST(TextfileBlocks, LastLineWithoutEndAndLongLine) {
   // The same with a line feed at the very end: still one block.
   d.write("long2", line + "\n");
   EXPECT_EQ(blocks(path16(d, "long2"), {-1, 0}, 1 << 20).size(), 1u);
+
+  // A mark before a first line longer than a block is skipped all the same.
+  d.write("long3", "\xEF\xBB\xBF" + line + "\nrest\n");
+  auto marked = blocks(path16(d, "long3"), {-1, 0}, 1 << 20);
+  EXPECT_TRUE(joined(marked) == std::u16string(line.size() / 2, u'Ж') + u"\nrest\n");
 }
 
 TEST(TextfileBlocks, ReportsTheSetCodePageWhenNotAuto) {
