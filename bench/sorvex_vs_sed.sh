@@ -18,7 +18,7 @@ seconds() {  # runs the command, prints the wall time in seconds
   start=$(date +%s.%N)
   "$@" > /dev/null 2>&1 || true
   end=$(date +%s.%N)
-  echo "$end - $start" | bc
+  awk -v a="$start" -v b="$end" 'BEGIN { print b - a }'
 }
 
 compare() {  # name, sorvex arguments, sed script
@@ -29,7 +29,7 @@ compare() {  # name, sorvex arguments, sed script
   theirs=$(seconds sed -i -E "$script" b.txt)
   if ! cmp -s a.txt b.txt; then echo "$name: outputs differ" >&2; fi
   printf '%-14s sorvex %6.2f s   sed %6.2f s   ratio %5.2f\n' "$name" "$ours" "$theirs" \
-    "$(echo "$theirs / $ours" | bc -l)"
+    "$(awk -v a="$theirs" -v b="$ours" 'BEGIN { print a / b }')"
 }
 
 compare plain "-spt:fox -t:cat" 's/fox/cat/g'
