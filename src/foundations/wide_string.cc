@@ -81,17 +81,36 @@ std::ptrdiff_t find_nocase(std::u16string_view s, std::u16string_view what,
 
 namespace {
 
-// Rebuilds s with every match that `next_match` finds replaced by `with`.
+// Replaces every match that `next_match` finds by `with`. A replacement
+// no longer than the sample is done in place: what is written never
+// overtakes what is still to be searched. A longer one builds a new text.
 template <class FindNext>
 size_t replace_matches(std::u16string& s, size_t what_len,
                        std::u16string_view with, FindNext next_match) {
-  const char16_t* begin = s.data();
-  const char16_t* end = begin + s.size();
+  char16_t* const begin = s.data();
+  const char16_t* const end = begin + s.size();
   const char16_t* hit = next_match(begin, end);
   if (!hit) return 0;
-  std::u16string out;
-  out.reserve(s.size() + (with.size() > what_len ? s.size() / 8 : 0));
   size_t n = 0;
+  if (with.size() <= what_len) {
+    char16_t* w = const_cast<char16_t*>(hit);
+    const char16_t* p = hit;
+    while (hit) {
+      if (w != p) std::memmove(w, p, size_t(hit - p) * sizeof(char16_t));
+      w += hit - p;
+      std::memcpy(w, with.data(), with.size() * sizeof(char16_t));
+      w += with.size();
+      p = hit + what_len;
+      ++n;
+      hit = next_match(p, end);
+    }
+    if (w != p) std::memmove(w, p, size_t(end - p) * sizeof(char16_t));
+    w += end - p;
+    s.resize(size_t(w - begin));
+    return n;
+  }
+  std::u16string out;
+  out.reserve(s.size() + s.size() / 8);
   const char16_t* p = begin;
   while (hit) {
     out.append(p, hit);

@@ -87,6 +87,8 @@ bool textfile::read_block(std::u16string& text, text_file_code_page* reported) {
 
   // Even, so that UTF-16 detection never sees an odd-length first block.
   const size_t chunk = (size_t(block_size > 0 ? block_size : 1) + 1) & ~size_t(1);
+  // Room for a block and the unfinished line carried over from the last.
+  if (pending_.capacity() < chunk + chunk / 8) pending_.reserve(chunk + chunk / 8);
   for (;;) {
     const size_t old = pending_.size();
     pending_.resize(old + chunk);

@@ -78,6 +78,8 @@ TEST(ReplaceAll, NonOverlappingLeftToRightWithoutRescanning) {
       {u"xyz", u"q", u"w", u"xyz", 0},
       {u"xyz", u"", u"w", u"xyz", 0},
       {u"a.b.c", u".", u"", u"abc", 2},
+      {u"xaxa", u"a", u"b", u"xbxb", 2},         // same length: in place
+      {u"<aa><aa>", u"aa", u"b", u"<b><b>", 2},  // shorter: in place
       {u"", u"a", u"b", u"", 0},
   };
   for (const row& r : rows) {
